@@ -16,7 +16,7 @@ test: prefix
 	@echo "== native: portable code and its unit tests (AddressSanitizer, UBSan)"
 	cmake --workflow --preset native
 	@echo "== win32: cross-built program and tests, run under Wine"
-	scripts/with-wineserver.sh cmake --workflow --preset win32
+	scripts/wine-session.sh cmake --workflow --preset win32
 	@echo "== fuzz: short libFuzzer run over text operations and URL splitting"
 	cmake --workflow --preset fuzz
 
