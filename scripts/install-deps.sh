@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake ninja-build make g++ clang libclang-rt-dev googletest python3
-mingw-w64 wine wine32:i386 wine64 xvfb xauth x11-utils fonts-wqy-zenhei imagemagick"
+mingw-w64 wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils fonts-wqy-zenhei imagemagick"
 
 missing=""
 for p in $packages; do

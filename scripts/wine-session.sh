@@ -27,7 +27,7 @@ if ! $use_user_display || [ -z "${DISPLAY:-}" ]; then
         [ -e "/tmp/.X11-unix/X$n" ] && break
         sleep 0.05
     done
-    export DISPLAY=":$n"
+    export DISPLAY=":$n" FEIJIAN_PRIVATE_DISPLAY=1
 fi
 
 "$FEIJIAN_ROOT/scripts/wine-prefix.sh"
