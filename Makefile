@@ -24,6 +24,15 @@ run: prefix
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
 
+# WebRequest's read loop against a bare loop of 512-byte reads, on loopback under Wine.
+# On one CPU: every wineserver round trip is then a plain context switch, where across
+# CPUs (of a virtual machine above all) it costs a wake-up that scatters the figures.
+bench: prefix
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 --target webrequest_bench
+	taskset -c 0 scripts/wine-session.sh scripts/wine-run.sh \
+	    build/win32/tests/bench/webrequest_bench.exe
+
 fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
