@@ -66,7 +66,7 @@ std::string FoldFullWidth(std::string_view text) {
 }
 
 // The longest beginning of the text that reads as a decimal number, in the form that
-// from_chars takes: no "+", and "e" for the exponents "e", "E", "d" and "D".
+// strtod takes: "e" for the exponents "e", "E", "d" and "D".
 std::string DecimalPrefix(std::string_view text) {
     std::string number;
     std::size_t i = 0;
@@ -160,13 +160,9 @@ double TextToNumber(const Text& text) {
     if (number.empty()) {
         return 0.0;
     }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone here; strtod gives infinity or zero with its sign.
-        return std::strtod(number.c_str(), nullptr);
-    }
-    return value;
+    // The program never changes the C locale, so "." is the decimal point; a magnitude
+    // beyond the range of reals gives infinity with its sign.
+    return std::strtod(number.c_str(), nullptr);
 }
 
 Text NumberToText(std::int32_t number) {
