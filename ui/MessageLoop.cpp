@@ -25,7 +25,9 @@ bool OfferToKeyTranslator(MSG& message) {
     return false;
 }
 
-bool IsModifierDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+bool IsModifierDown(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
 
 // Esc and Tab, which no control of the program claims. Returns true when used.
 bool HandleDialogKeys(const MSG& message) {
@@ -61,7 +63,9 @@ void AddKeyTranslator(HWND area, KeyTranslator translate) {
     KeyTranslators()[area] = std::move(translate);
 }
 
-void RemoveKeyTranslator(HWND area) { KeyTranslators().erase(area); }
+void RemoveKeyTranslator(HWND area) {
+    KeyTranslators().erase(area);
+}
 
 void DispatchQueued(MSG& message) {
     if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
