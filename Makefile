@@ -22,7 +22,8 @@ test: prefix
 
 run: prefix
 	cmake --preset win32 >/dev/null
-	cmake --build --preset win32
+	cmake --build --preset win32 --target driver
+	scripts/wine-session.sh --user-display python3 scripts/demo.py
 
 # WebRequest's read loop against a bare loop of 512-byte reads, on loopback under Wine.
 # On one CPU: every wineserver round trip is then a plain context switch, where across

@@ -4,7 +4,7 @@
 # and CJK fonts that render crisply at the 12-pixel size of the GUI font.
 set -eu
 . "$(dirname "$0")/wine-env.sh"
-settings_version=2
+settings_version=3
 ready="$WINEPREFIX/.feijian-ready"
 [ "$(cat "$ready" 2>/dev/null)" = "$settings_version" ] && exit 0
 
@@ -24,5 +24,8 @@ for face in SimSun NSimSun 宋体 "MS Shell Dlg" "MS Shell Dlg 2" Tahoma "Micros
     wine_here wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" \
         /d "WenQuanYi Zen Hei Sharp" /f >/dev/null 2>&1
 done
+# Wine draws the caption buttons with Marlett, which it does not find in its own data
+# directory here; in the prefix's font folder it does.
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wineserver -w
 echo "$settings_version" >"$ready"
