@@ -44,6 +44,7 @@ class EmbeddedFilesTest(ProgramTestCase):
         self.assert_hidden_alone("pfdel.dll")
 
     def test_the_tray_menus_exit_removes_the_same_files_without_closing_the_window(self):
+        icons = int(self.driver("tray-icons"))
         self.driver("cursor", 600, 400)
         self.driver("post-tray", WM_RBUTTONUP)
         self.wait_window("menu", 5)
@@ -52,6 +53,8 @@ class EmbeddedFilesTest(ProgramTestCase):
         self.assertEqual(self.exit_code(), 0)
         self.assertEqual(self.attributes("skinh.she"), "missing")
         self.assert_hidden_alone("pfdel.dll")
+        # The windows were never destroyed: the tray icon, removed only then, is still there.
+        self.assertEqual(int(self.driver("tray-icons")), icons)
 
 
 if __name__ == "__main__":
