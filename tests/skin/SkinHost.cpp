@@ -2,6 +2,8 @@
 // a hyperlink and a stand-in for the embedded browser, as in the program's main window.
 #include "SkinHost.h"
 
+#include "skin/Gdi.h"
+
 #include <commctrl.h>
 
 #include <cstring>
@@ -324,30 +326,10 @@ void Settle(std::initializer_list<HWND> windows) {
     Pump(200);
 }
 
-template <auto Release> struct Releaser {
-    template <typename Handle> void operator()(Handle handle) const { Release(handle); }
+struct DeleteMemoryDc {
+    void operator()(HDC dc) const { DeleteDC(dc); }
 };
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, Releaser<DeleteDC>>;
-using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, Releaser<DeleteObject>>;
-
-// The DC of a whole window, frame and children included.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window)
-        : window_(window), dc_(GetDCEx(window, nullptr, DCX_WINDOW | DCX_CACHE)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() {
-        if (dc_) {
-            ReleaseDC(window_, dc_);
-        }
-    }
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteMemoryDc>;
 
 // What a top-level window shows, frame and children included, read from the window's own
 // surface.
@@ -365,7 +347,8 @@ public:
         format.bmiHeader.biBitCount = 32;
         format.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        const Bitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+        const GdiObject<HBITMAP> bitmap(
+            CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
         const MemoryDc memory(CreateCompatibleDC(nullptr));
         const WindowDc window(top);
         if (!bitmap || !memory || !window.get()) {
