@@ -7,16 +7,10 @@
 
 #include "MessageLoop.h"
 #include "Scoped.h"
+#include "text/Wide.h"
 
 namespace {
 constexpr char kHostClass[] = "FeijianBrowserHost";
-
-std::wstring Widen(const Text& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), TextLength(text), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), TextLength(text), wide.data(), length);
-    return wide;
-}
 } // namespace
 
 // One object answers for the client site, the in-place site and the frame. It lives as
