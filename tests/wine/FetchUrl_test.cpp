@@ -9,24 +9,13 @@
 #include <vector>
 
 #include "LoopbackServer.h"
+#include "TestBytes.h"
 #include "http/FetchUrl.h"
 
 namespace {
 
-std::string Str(const Bytes& bytes) {
-    return std::string(bytes.view());
-}
-
 Bytes Fetch(const std::string& url) {
     return FetchUrl(Text(url.c_str()));
-}
-
-std::string Pattern(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<char>((i * 13 + i / 256) & 0xFF);
-    }
-    return bytes;
 }
 
 TEST(FetchUrl, SendsAPlainHttp10Get) {

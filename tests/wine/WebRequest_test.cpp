@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "LoopbackServer.h"
+#include "TestBytes.h"
 #include "http/WebRequest.h"
 
 namespace {
@@ -22,22 +23,6 @@ const std::string kLanguageLine = "Accept-Language: zh-cn";
 const std::string kFormTypeLine = "Content-Type: application/x-www-form-urlencoded";
 const std::vector<std::string> kRoutineHeaderNames = {"Accept", "Referer", "Accept-Language",
                                                       "Content-Type", "Content-Length"};
-
-std::string Str(const Bytes& bytes) {
-    return std::string(bytes.view());
-}
-std::string Str(const Text& text) {
-    return std::string(text.view());
-}
-
-// Bytes 0..255 over and over: NULs, CRs, LFs and every high byte included.
-std::string Pattern(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
-    }
-    return bytes;
-}
 
 TEST(WebRequest, SendsTheFormPostWithItsHeadersInOrder) {
     LoopbackServer server;
